@@ -1,0 +1,33 @@
+// Resource ids shared by the resource script, the dialog descriptions and the C++ code.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDD_LISTER_DIALOG 102
+#define IDR_INSERT_MENU 131
+
+#define IDC_OUTPUT 1000
+#define IDC_FORMAT 1002
+#define IDC_CLEAR 1007
+#define IDC_INSERT_SPECIAL 1009
+#define IDC_SAVE 1010
+#define IDC_COPY 1011
+#define IDC_RUN 1012
+#define IDC_UNIX_SLASHES 1013
+#define IDC_ALWAYS_ON_TOP 1014
+#define IDC_WEB_HELP 1015
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#define ID_INSERT_DRIVE 32772
+#define ID_INSERT_PATH 32773
+#define ID_INSERT_NAME 32774
+#define ID_INSERT_EXT 32775
+#define ID_INSERT_CR 32776
+#define ID_INSERT_LF 32777
+#define ID_INSERT_TAB 32778
+#define ID_INSERT_FULLNAME 32779
+#define ID_INSERT_COUNT 32780
+#define ID_INSERT_BACKSLASH 32781
+#define ID_INSERT_HTML_PICTURES 32782
+#define ID_INSERT_HTML_LINKS 32783
