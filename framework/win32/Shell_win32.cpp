@@ -38,18 +38,35 @@ std::string Interpreter() {
     return "cmd.exe";
 }
 
-// The script's path travels in an environment variable that the interpreter
-// expands once: its characters (spaces, & ^ ( ) % !) are never parsed as
-// syntax, which quoting alone cannot promise for %.
+// The interpreter runs in the script's folder and is given the script's bare
+// name, so no character of the folder's path is ever parsed as syntax:
+// quoting cannot protect %, which the interpreter expands even inside quotes.
+// A network folder cannot be the interpreter's current folder; there the
+// full path travels in an environment variable, which it expands once.
 constexpr char kScriptVariable[] = "TARNIX_SCRIPT";
 
-void RunInterpreter(const std::string& scriptPath, const std::string& command) {
-    std::string line = "\"" + Interpreter() + "\" /c " + command;
+enum class ScriptVerb { Run, Delete };
+
+std::string ScriptCommand(ScriptVerb verb, bool network, const std::string& name) {
+    if (!network) return (verb == ScriptVerb::Delete ? "del " : "") + name;
+    const std::string var = std::string("%") + kScriptVariable + "%";
+    return verb == ScriptVerb::Delete ? "del \"" + var + "\"" : "\"\"" + var + "\"\"";
+}
+
+void RunInterpreter(const std::string& scriptPath, ScriptVerb verb) {
+    const size_t slash = scriptPath.find_last_of('\\');
+    if (slash == std::string::npos) return;
+    std::string folder = scriptPath.substr(0, slash);
+    if (!folder.empty() && folder.back() == ':') folder += '\\';  // "C:" alone means C:'s current folder
+    const bool network = scriptPath.rfind("\\\\", 0) == 0;
+    std::string line = "\"" + Interpreter() + "\" /c " + ScriptCommand(verb, network, scriptPath.substr(slash + 1));
+
     ::SetEnvironmentVariableA(kScriptVariable, scriptPath.c_str());
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         network ? nullptr : folder.c_str(), &si, &pi)) {
         ::WaitForSingleObject(pi.hProcess, INFINITE);
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
@@ -82,15 +99,23 @@ bool AfxShellOpen(CWnd* pOwner, const std::string& target) {
     return result > 32;
 }
 
+// The page is opened as a file: address with the topic as its anchor, by the
+// program registered for .html pages: given a file: address alone, the shell
+// would take the anchor for part of the file's name.
 bool AfxOpenManual(CWnd* pOwner, const std::string& manualPath, const std::string& topic) {
     if (::GetFileAttributesA(manualPath.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-    return AfxShellOpen(pOwner, FileUrl(manualPath) + "#" + topic);
+    const std::string url = FileUrl(manualPath) + "#" + topic;
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = pOwner ? static_cast<HWND>(pOwner->m_hWnd) : nullptr;
+    info.lpVerb = "open";
+    info.lpFile = url.c_str();
+    info.lpClass = ".html";
+    info.nShow = SW_SHOWNORMAL;
+    return ::ShellExecuteExA(&info) != FALSE;
 }
 
-void AfxRunScript(const std::string& scriptPath) {
-    RunInterpreter(scriptPath, std::string("\"\"%") + kScriptVariable + "%\"\"");
-}
+void AfxRunScript(const std::string& scriptPath) { RunInterpreter(scriptPath, ScriptVerb::Run); }
 
-void AfxDeleteScript(const std::string& scriptPath) {
-    RunInterpreter(scriptPath, std::string("del \"%") + kScriptVariable + "%\"");
-}
+void AfxDeleteScript(const std::string& scriptPath) { RunInterpreter(scriptPath, ScriptVerb::Delete); }
