@@ -2,7 +2,9 @@
 // can refer to, with the rules that split a name and turn its backslashes
 // into forward slashes.
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/LeadBytes.h"
 
@@ -17,9 +19,23 @@ struct FileNameParts {
     std::string m_szExt;    // from the last dot of the base name, dot included
 };
 
+// Where the parts of a full name end: drive [0, driveEnd), directory
+// [driveEnd, dirEnd), name [dirEnd, nameEnd), extension [nameEnd, size).
+struct FileNameSplit {
+    size_t driveEnd = 0;
+    size_t dirEnd = 0;
+    size_t nameEnd = 0;
+};
+
+// Finds the parts of fullName. A lead byte and the byte after it are one
+// character: neither is taken for a separator or a dot.
+FileNameSplit FindSplit(std::string_view fullName, const LeadBytes& lead);
+
+// Sets the drive, directory, name and extension of parts to those of
+// fullName; parts.m_szFullName is left as it is.
+void SplitName(std::string_view fullName, const LeadBytes& lead, FileNameParts& parts);
+
 // Splits parts.m_szFullName into drive, directory, name and extension.
-// A lead byte and the byte after it are one character: neither is taken for
-// a separator or a dot.
 void SplitFullName(FileNameParts& parts, const LeadBytes& lead);
 
 // Replaces every '\' by '/' in place, stepping over double-byte characters

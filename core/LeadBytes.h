@@ -30,10 +30,18 @@ public:
 
     bool IsLead(unsigned char b) const { return m_table[b]; }
     bool Any() const { return m_any; }
+    // True when some byte below 0x80 opens a character: then even a text of
+    // plain ASCII bytes has to be read character by character.
+    bool AnyAscii() const { return m_anyAscii; }
 
 private:
-    void Add(unsigned char b) { m_table[b] = true; m_any = true; }
+    void Add(unsigned char b) {
+        m_table[b] = true;
+        m_any = true;
+        if (b < 0x80) m_anyAscii = true;
+    }
 
     std::array<bool, 256> m_table{};
     bool m_any = false;
+    bool m_anyAscii = false;
 };

@@ -22,16 +22,30 @@ struct ListState {
     void Clear();
 
     // One drop: reads the template once, then takes the drop's files in order.
+    // The parts in m_file are the last file's once the Drop is gone; while it
+    // lives, the expansion reads them straight from each name, and only
+    // m_szFullName is kept up to date.
     class Drop {
     public:
         Drop(ListState& list, const LeadBytes& lead);
-        // Splits the name, converts its slashes when the option is exactly 1,
-        // counts it and appends its expansion to the output.
+        ~Drop();
+        Drop(const Drop&) = delete;
+        Drop& operator=(const Drop&) = delete;
+
+        // Converts the name's slashes when the option is exactly 1, counts it
+        // and appends its expansion to the output.
         void AddFile(std::string_view fullName);
 
     private:
+        FileNameView ViewParts(std::string_view fullName, bool converted);
+        void SplitLastFile();
+
         ListState& m_list;
-        const LeadBytes& m_lead;
+        LeadBytes m_lead;  // a copy, so a temporary set cannot dangle
         CompiledTemplate m_template;
+        bool m_anyFile = false;
+        bool m_lastConverted = false;  // then m_lastName holds the name as dropped
+        std::string m_lastName;
+        std::string m_convertedDir;
     };
 };
