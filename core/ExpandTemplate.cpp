@@ -130,7 +130,9 @@ char* PutCount(char* at, const CountText& text, uint32_t width) {
     }
     const size_t zeros = text.PaddedLength(width) - text.Length();
     std::memset(at, '0', zeros);
-    return Put(at + zeros, digits);
+    // At most 10 digits: a plain copy (Put's long-piece branch cannot apply).
+    std::memcpy(at + zeros, digits.data(), digits.size());
+    return at + zeros + digits.size();
 }
 
 // The parts in the order of a full name, so that neighbours can merge.
