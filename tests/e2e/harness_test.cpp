@@ -1,0 +1,177 @@
+// The harness proving itself against the STUB program (tests/e2e/stub, not Tarnix): every
+// driver facility once, so a broken harness shows here and not as a false Tarnix failure.
+// Read it as the driver's usage example.
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+
+namespace {
+
+constexpr int kOutput = 1000;
+constexpr int kFormat = 1002;
+constexpr int kSave = 1010;
+constexpr int kCopy = 1011;
+constexpr int kRun = 1012;
+constexpr int kUnixSlashes = 1013;
+constexpr int kAlwaysOnTop = 1014;
+
+class HarnessTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(e2e::TarnixExe().empty()) << "run with --tarnix=PROGRAM";
+        ASSERT_TRUE(m_program.Start(e2e::TarnixExe()));
+    }
+
+    e2e::TarnixProcess m_program;
+};
+
+TEST_F(HarnessTest, ReadsControlsAndWindowState)
+{
+    EXPECT_EQ(m_program.Text(kFormat), "%f\\r\\n");
+    EXPECT_EQ(m_program.Text(kOutput), "");
+    EXPECT_EQ(m_program.Check(kUnixSlashes), 0);
+    EXPECT_EQ(m_program.Check(kAlwaysOnTop), 1);
+    EXPECT_TRUE(m_program.IsTopmost());
+}
+
+TEST_F(HarnessTest, SetTextRoundTripsBytes)
+{
+    // Every byte from 1 to 255 (code page 1252's five unassigned ones included), CR LF.
+    std::string bytes = "a\r\nb";
+    for (int c = 1; c < 256; ++c)
+        bytes += static_cast<char>(c);
+    bytes += "\r\n";
+    ASSERT_TRUE(m_program.SetText(kOutput, bytes));
+    EXPECT_EQ(m_program.Text(kOutput), bytes);
+}
+
+TEST_F(HarnessTest, AnsiDropArrivesInOrderAndOnClipboard)
+{
+    ASSERT_TRUE(e2e::WriteClipboardText("before"));
+    ASSERT_TRUE(m_program.DropFiles({"C:\\b.txt", "C:\\a.txt", "C:\\dir\\c"}));
+    const std::string expected = "C:\\b.txt\r\nC:\\a.txt\r\nC:\\dir\\c\r\n";
+    // DropFiles returns after the program handled the drop: no wait needed.
+    EXPECT_EQ(m_program.Text(kOutput), expected);
+    EXPECT_EQ(e2e::ReadClipboardText(), expected);
+}
+
+TEST_F(HarnessTest, WideDropArrivesInOrderAndOnClipboard)
+{
+    ASSERT_TRUE(m_program.DropFilesWide({L"C:\\caf\u00e9.txt", L"Z:\\tmp\\x y", L"C:\\z"}));
+    // DragQueryFileA converts to the ANSI code page 1252: U+00E9 becomes the byte 0xE9.
+    const std::string expected = "C:\\caf\xE9.txt\r\nZ:\\tmp\\x y\r\nC:\\z\r\n";
+    EXPECT_EQ(m_program.Text(kOutput), expected);
+    EXPECT_EQ(e2e::ReadClipboardText(), expected);
+}
+
+TEST_F(HarnessTest, PostedClickThenPollClipboard)
+{
+    ASSERT_TRUE(m_program.SetText(kOutput, "typed"));
+    const DWORD before = e2e::ClipboardSequence();
+    ASSERT_TRUE(m_program.Click(kCopy));
+    ASSERT_TRUE(e2e::WaitForClipboardChange(before));
+    EXPECT_EQ(e2e::ReadClipboardText(), "typed");
+}
+
+TEST_F(HarnessTest, SyncWaitsForPostedClicks)
+{
+    ASSERT_TRUE(m_program.Click(kAlwaysOnTop));
+    ASSERT_TRUE(m_program.Sync());
+    EXPECT_EQ(m_program.Check(kAlwaysOnTop), 0);
+    EXPECT_FALSE(m_program.IsTopmost());
+    ASSERT_TRUE(m_program.Click(kAlwaysOnTop));
+    ASSERT_TRUE(m_program.Sync());
+    EXPECT_TRUE(m_program.IsTopmost());
+}
+
+TEST_F(HarnessTest, ReadsSelection)
+{
+    ASSERT_TRUE(m_program.SetText(kFormat, "abcdef"));
+    ASSERT_TRUE(m_program.Select(kFormat, 2, 5));
+    EXPECT_EQ(m_program.Selection(kFormat), std::make_pair(DWORD{2}, DWORD{5}));
+}
+
+TEST_F(HarnessTest, EnterInMultiLineEditAddsOneLine)
+{
+    ASSERT_TRUE(m_program.SetText(kOutput, "ab"));
+    ASSERT_TRUE(m_program.Select(kOutput, 2, 2));
+    ASSERT_TRUE(m_program.PostKey(kOutput, VK_RETURN));
+    ASSERT_TRUE(m_program.Sync());
+    EXPECT_EQ(m_program.Text(kOutput), "ab\r\n");
+    EXPECT_TRUE(m_program.IsRunning());
+}
+
+TEST_F(HarnessTest, EnterInSingleLineEditClosesDialog)
+{
+    ASSERT_TRUE(m_program.PostKey(kFormat, VK_RETURN));
+    ASSERT_TRUE(m_program.WaitForExit());
+    EXPECT_EQ(m_program.ExitCode(), 0u);
+}
+
+TEST_F(HarnessTest, EscapeClosesDialog)
+{
+    ASSERT_TRUE(m_program.PostKey(kFormat, VK_ESCAPE));
+    EXPECT_TRUE(m_program.WaitForExit());
+}
+
+TEST_F(HarnessTest, F1BecomesHelpRequest)
+{
+    ASSERT_TRUE(m_program.PostKey(kFormat, VK_F1));
+    EXPECT_TRUE(m_program.WaitForText(kOutput, "help\r\n"));
+}
+
+TEST_F(HarnessTest, MessageBoxIsFoundReadAndClosed)
+{
+    ASSERT_TRUE(m_program.Click(kSave));
+    HWND box = m_program.WaitForOwnedWindow("Tarnix");
+    ASSERT_NE(box, nullptr);
+    bool found = false;
+    for (const e2e::ChildWindow& child : e2e::Children(box))
+        found = found || child.text == "Stub message.";
+    EXPECT_TRUE(found);
+    // The program is inside MessageBox's modal loop now; the box's OK button ends it.
+    ASSERT_TRUE(PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(m_program.Sync());
+}
+
+TEST_F(HarnessTest, FolderBrowserThenPauseInCommandInterpreter)
+{
+    ASSERT_TRUE(m_program.Click(kRun));
+    HWND browser = m_program.WaitForOwnedWindow();
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(e2e::SelectFolderInBrowser(m_program.Process(), browser, "C:\\windows"))
+        << e2e::FolderBrowserSelection(m_program.Process(), browser).value_or("(none)");
+    ASSERT_TRUE(PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0));
+
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::FindCommandInterpreter(m_program.Pid()) != 0; }));
+    // regression: reading a text of the blocked program once hung the test (Wine 8's
+    // SendMessageTimeoutA ignores the timeout for WM_GETTEXTLENGTH).
+    EXPECT_EQ(e2e::GetText(m_program.Control(kOutput), std::chrono::milliseconds(300)),
+              std::nullopt);
+    const e2e::PauseAnswer answer = m_program.AnswerPause();
+    ASSERT_TRUE(answer) << answer.failure << "\n" << answer.screen;
+    // The script's own output (`cd` prints the folder) is on the screen above the prompt.
+    EXPECT_NE(answer.screen.find("C:\\windows"), std::string::npos) << answer.screen;
+    EXPECT_TRUE(m_program.WaitForText(kOutput, "C:\\windows\r\npause done\r\n"))
+        << m_program.Text(kOutput).value_or("(none)");
+}
+
+TEST_F(HarnessTest, ScreenshotIsWritten)
+{
+    ASSERT_TRUE(m_program.DropFiles({"C:\\shot.txt"}));
+    const std::string path = e2e::ArtifactPath("harness-main-window.bmp");
+    ASSERT_TRUE(m_program.Screenshot(path));
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+    EXPECT_GT(data.nFileSizeLow, 10000u);
+}
+
+TEST_F(HarnessTest, CloseEndsProcess)
+{
+    ASSERT_TRUE(m_program.Close());
+    EXPECT_EQ(m_program.ExitCode(), 0u);
+}
+
+} // namespace
