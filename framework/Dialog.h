@@ -43,5 +43,4 @@ private:
     bool m_ended = false;
     int m_result = 0;
 
-    friend class DialogBackEnd;
 };

@@ -3,6 +3,8 @@
 #include "framework/win32/Win32.h"
 #include <shlobj.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "framework/Shell.h"
@@ -74,9 +76,29 @@ void RunInterpreter(const std::string& scriptPath, ScriptVerb verb) {
     ::SetEnvironmentVariableA(kScriptVariable, nullptr);
 }
 
+// A file: address for a path in the ANSI code page: UTF-8, with every byte
+// that is not plainly safe in an address percent-encoded (spaces, #, %, ...).
 std::string FileUrl(const std::string& path) {
+    const int wide = ::MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
+    if (wide > 0) ::MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), w.data(), wide);
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), utf8.data(), n, nullptr, nullptr);
+
     std::string url = "file:///";
-    for (char c : path) url += c == '\\' ? '/' : c;
+    for (unsigned char c : utf8) {
+        if (c == '\\') {
+            url += '/';
+        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                   std::strchr("/:.-_~", c)) {
+            url += static_cast<char>(c);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            url += escaped;
+        }
+    }
     return url;
 }
 
