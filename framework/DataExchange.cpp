@@ -21,7 +21,7 @@ void DDX_Text(CDataExchange* pDX, UINT nIDC, std::string& value) {
     if (text.size() <= kMaxCompareLength && box.GetWindowTextLength() == text.size() &&
         box.GetWindowText() == text)
         return;
-    box.SetWindowText(text);
+    box.SetWindowText(value);
 }
 
 void DDX_Check(CDataExchange* pDX, UINT nIDC, BOOL& value) {

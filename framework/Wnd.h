@@ -25,7 +25,7 @@ public:
     std::string GetWindowText() const;
     size_t GetWindowTextLength() const;
     // Replaces the whole text. A NUL byte ends the text, as in any C string.
-    void SetWindowText(std::string_view text);
+    void SetWindowText(const std::string& text);
 
     void GetWindowRect(CRect* rect) const;  // screen coordinates
     void GetClientRect(CRect* rect) const;

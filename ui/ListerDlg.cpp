@@ -71,7 +71,8 @@ void CListerDlg::OnDropFiles(CDropFiles& drop) {
     ListState::Drop batch(*this, lead);
     drop.ForEachName([&](std::string_view name) { batch.AddFile(name); });
     UpdateData(FALSE);
-    CopyToClipboard();
+    // The box was just given the output: copy it without reading it back.
+    CopyOutputToClipboard();
     Default();
 }
 
@@ -83,8 +84,10 @@ void CListerDlg::ClearList() {
 
 void CListerDlg::CopyToClipboard() {
     UpdateData(TRUE);
-    CopyTextToClipboard(*this, UpToFirstNul(m_strOutput));
+    CopyOutputToClipboard();
 }
+
+void CListerDlg::CopyOutputToClipboard() { CopyTextToClipboard(*this, UpToFirstNul(m_strOutput)); }
 
 void CListerDlg::ApplyAlwaysOnTop() {
     UpdateData(TRUE);

@@ -33,6 +33,7 @@ protected:
 
 private:
     void InsertIntoFormat(const std::string& text);
+    void CopyOutputToClipboard();
     std::unique_ptr<CShellFolder> BrowseForFolder(const std::string& title);
 
     CButton m_btnInsert;

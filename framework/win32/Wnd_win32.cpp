@@ -22,10 +22,8 @@ std::string CWnd::GetWindowText() const {
     return text;
 }
 
-void CWnd::SetWindowText(std::string_view text) {
-    if (!m_hWnd) return;
-    const std::string copy(text.substr(0, text.find('\0')));
-    ::SetWindowTextA(H(m_hWnd), copy.c_str());
+void CWnd::SetWindowText(const std::string& text) {
+    if (m_hWnd) ::SetWindowTextA(H(m_hWnd), text.c_str());
 }
 
 void CWnd::GetWindowRect(CRect* rect) const {
