@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
   wine wine64 wine32:i386
-  xvfb x11-utils xdotool xclip imagemagick procps psmisc file
+  xvfb x11-utils xdotool xclip imagemagick procps psmisc file locales
 )
 
 missing=()
