@@ -19,6 +19,11 @@
 #                         CTest TIMEOUT so that the clean-up here still runs
 #   TARNIX_E2E_KEEP=1     keep the work folder (prefix and logs) for a look afterwards
 #   TARNIX_E2E_WORKDIR    where the work folder goes (default $TMPDIR or /tmp)
+#   TARNIX_E2E_TMPFS_DRIVE  a drive letter (e.g. T): mounts a small tmpfs (needs root) and
+#                         maps it to that drive in the prefix, a real disk that a test can
+#                         fill to provoke failed writes; unmounted on the way out. If the
+#                         mount fails, TARNIX_E2E_TMPFS_ERROR tells the program why
+#   TARNIX_E2E_TMPFS_SIZE its size (default 64k)
 #   WINE64, WINESERVER    the wine64 loader and its server (this machine cannot run wine32)
 set -u
 
@@ -44,6 +49,7 @@ done
 
 work=$(mktemp -d "${TARNIX_E2E_WORKDIR:-${TMPDIR:-/tmp}}/tarnix-e2e.XXXXXX") || exit 2
 xvfb_pid=
+tmpfs=
 child=
 printed=0
 
@@ -72,6 +78,10 @@ cleanup() {
         WINEPREFIX=$work/prefix timeout 20 "$wineserver" -w >/dev/null 2>&1
     fi
     [[ -n $child ]] && wait "$child" 2>/dev/null
+    # After the prefix's processes, which may hold files open on it.
+    if [[ -n $tmpfs ]]; then
+        umount -- "$tmpfs" 2>/dev/null || umount -l -- "$tmpfs" 2>/dev/null
+    fi
     if [[ $printed == 0 && -s $work/program.log ]]; then
         echo "run-under-wine: interrupted; the program's output so far:"
         cat -- "$work/program.log"
@@ -149,6 +159,22 @@ if ! run "$wine64" reg add "$x11" /v Managed /d N /f >>"$work/wine.log" 2>&1 </d
     echo "run-under-wine: setting up the X11 driver failed" >&2
     show_logs >&2
     exit 2
+fi
+if [[ -n ${TARNIX_E2E_TMPFS_DRIVE:-} ]]; then
+    letter=$(tr 'A-Z' 'a-z' <<<"${TARNIX_E2E_TMPFS_DRIVE:0:1}")
+    mkdir -p -- "$work/tmpfs"
+    if mount -t tmpfs -o "size=${TARNIX_E2E_TMPFS_SIZE:-64k}" tmpfs "$work/tmpfs" \
+            >>"$work/wine.log" 2>&1; then
+        tmpfs=$work/tmpfs
+        ln -s -- "$tmpfs" "$WINEPREFIX/dosdevices/$letter:"
+        # Wine's mount manager and the shell's folder browser see a drive added after
+        # wineboot only once the prefix's server has restarted.
+        "$wineserver" -k >>"$work/wine.log" 2>&1
+        timeout 20 "$wineserver" -w >>"$work/wine.log" 2>&1
+    else
+        export TARNIX_E2E_TMPFS_ERROR="mount -t tmpfs failed: $(tail -n 1 -- "$work/wine.log")"
+        echo "run-under-wine: $TARNIX_E2E_TMPFS_ERROR" >&2
+    fi
 fi
 boot_seconds=$((SECONDS - start))
 

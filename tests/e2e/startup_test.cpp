@@ -1,4 +1,5 @@
-// Tarnix end to end: the state at start-up, a first drop, and the ways the window closes.
+// Tarnix end to end: the state at start-up, Enter in the output box, and the ways the window
+// closes. Drops are in drop_test.cpp, the window's frame and controls in window_test.cpp.
 #include <gtest/gtest.h>
 
 #include "Driver.h"
@@ -21,38 +22,70 @@ protected:
     e2e::TarnixProcess m_tarnix;
 };
 
+// The control that has the keyboard focus in the program's thread; nullptr if none.
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
 TEST_F(StartupTest, StartsWithDefaults)
 {
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n");
+    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n"); // the six characters %f\r\n
     EXPECT_EQ(m_tarnix.Text(kOutput), "");
     EXPECT_EQ(m_tarnix.Check(kUnixSlashes), 0);
     EXPECT_EQ(m_tarnix.Check(kAlwaysOnTop), 1);
     EXPECT_TRUE(m_tarnix.IsTopmost());
+    EXPECT_EQ(FocusOf(m_tarnix.MainWindow()), m_tarnix.Control(kOutput));
     EXPECT_TRUE(m_tarnix.Screenshot(e2e::ArtifactPath("startup.bmp")));
 }
 
-TEST_F(StartupTest, DropOfTwoFilesListsThemAndCopies)
+TEST_F(StartupTest, EnterInOutputBoxAddsALineAndTheWindowStays)
 {
-    ASSERT_TRUE(m_tarnix.DropFiles({"C:\\a.txt", "C:\\b.txt"}));
-    EXPECT_EQ(m_tarnix.Text(kOutput), "C:\\a.txt\r\nC:\\b.txt\r\n");
-    EXPECT_EQ(e2e::ReadClipboardText(), "C:\\a.txt\r\nC:\\b.txt\r\n");
+    ASSERT_TRUE(m_tarnix.SetText(kOutput, "ab"));
+    ASSERT_TRUE(m_tarnix.Select(kOutput, 2, 2));
+    ASSERT_TRUE(m_tarnix.PostKey(kOutput, VK_RETURN));
+    ASSERT_TRUE(m_tarnix.Sync());
+    EXPECT_EQ(m_tarnix.Text(kOutput), "ab\r\n");
+    EXPECT_TRUE(m_tarnix.IsRunning());
 }
 
-TEST_F(StartupTest, EnterInTemplateBoxCloses)
+// A key that ends the run: Enter on a control that does not take it (the OK command), or
+// Escape anywhere (cancel). Key 0 stands for the window's close box.
+struct CloseCase {
+    const char* name;
+    int control;
+    WORD key;
+};
+
+void PrintTo(const CloseCase& row, std::ostream* os) { *os << row.name; }
+
+const CloseCase kCloseCases[] = {
+    {"EnterInTemplateBox", kFormat, VK_RETURN},
+    {"EnterOnUnixSlashes", kUnixSlashes, VK_RETURN},
+    {"EnterOnAlwaysOnTop", kAlwaysOnTop, VK_RETURN},
+    {"EscapeInOutputBox", kOutput, VK_ESCAPE},
+    {"EscapeInTemplateBox", kFormat, VK_ESCAPE},
+    {"CloseBox", 0, 0},
+};
+
+class CloseTest : public StartupTest, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseTest, EndsTheProgram)
 {
-    ASSERT_TRUE(m_tarnix.PostKey(kFormat, VK_RETURN));
-    EXPECT_TRUE(m_tarnix.WaitForExit());
+    const CloseCase& row = GetParam();
+    const bool asked = row.key == 0 ? m_tarnix.Close() : m_tarnix.PostKey(row.control, row.key);
+    ASSERT_TRUE(asked);
+    ASSERT_TRUE(m_tarnix.WaitForExit());
+    EXPECT_EQ(m_tarnix.ExitCode(), 0u);
 }
 
-TEST_F(StartupTest, EscapeCloses)
-{
-    ASSERT_TRUE(m_tarnix.PostKey(kOutput, VK_ESCAPE));
-    EXPECT_TRUE(m_tarnix.WaitForExit());
-}
-
-TEST_F(StartupTest, CloseBoxCloses)
-{
-    EXPECT_TRUE(m_tarnix.Close());
-}
+INSTANTIATE_TEST_SUITE_P(Closes, CloseTest, testing::ValuesIn(kCloseCases),
+                         [](const testing::TestParamInfo<CloseCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

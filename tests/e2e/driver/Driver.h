@@ -2,11 +2,14 @@
 #pragma once
 
 #include "Clipboard.h"
+#include "CommonDialogs.h"
 #include "ConsolePause.h"
 #include "Drop.h"
+#include "Files.h"
 #include "FolderBrowser.h"
 #include "Keys.h"
 #include "Options.h"
+#include "ProcessWindows.h"
 #include "RemoteMemory.h"
 #include "Screenshot.h"
 #include "TarnixProcess.h"
