@@ -13,6 +13,7 @@ constexpr char kScriptName[] = "tarnixtemp.bat";
 std::string ScriptPath(const std::string& folder, char separator);
 
 // The script's exact bytes: the folder's drive (if any), "cd" and its
-// directory, the output up to its first NUL, an empty line end and "pause",
-// every line feed written as CR LF (a CR LF in the output becomes CR CR LF).
+// directory (quoted when it holds characters the interpreter would parse),
+// the output up to its first NUL, an empty line end and "pause", every line
+// feed written as CR LF (a CR LF in the output becomes CR CR LF).
 std::string ScriptBytes(const std::string& folder, std::string_view output, const LeadBytes& lead, char separator);

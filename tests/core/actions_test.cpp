@@ -57,10 +57,15 @@ const ScriptCase kScriptCases[] = {
      R"(C:\a b)", "x\ny\rz",
      R"(C:\a b\tarnixtemp.bat)",
      "C:\r\ncd \\a b\\\r\nx\r\ny\rz\r\npause\r\n"},
-    {"bytes above 0x7F and cmd's special characters pass unchanged",
-     "C:\\caf\xE9 & 50%", "echo \xE9%PATH%!^\r\n",
-     "C:\\caf\xE9 & 50%\\tarnixtemp.bat",
-     "C:\r\ncd \\caf\xE9 & 50%\\\r\necho \xE9%PATH%!^\r\r\n\r\npause\r\n"},
+    {"the output's bytes above 0x7F and cmd's special characters pass unchanged",
+     "C:\\caf\xE9 (1)!", "echo \xE9%PATH%!^\r\n",
+     "C:\\caf\xE9 (1)!\\tarnixtemp.bat",
+     "C:\r\ncd \\caf\xE9 (1)!\\\r\necho \xE9%PATH%!^\r\r\n\r\npause\r\n"},
+    // regression: unquoted, "cd \a^b\" went to \ab\ and ran the commands there
+    {"a folder with ^ & | < > or % is quoted for cd, its % doubled",
+     "C:\\a^b & 50%", "",
+     "C:\\a^b & 50%\\tarnixtemp.bat",
+     "C:\r\ncd \"\\a^b & 50%%\\\"\r\n\r\npause\r\n"},
 };
 
 class ScriptTest : public testing::TestWithParam<ScriptCase> {};

@@ -17,10 +17,21 @@ const std::string kProbeCommands = "cd > where.txt\r\necho hi> out.txt\r\n";
 // The script the program must write for `folder` (drive letter and path, no trailing
 // separator) and `output`: drive, cd to the folder, the output with each LF written as CR LF
 // (so its CR LF becomes CR CR LF), an empty line, pause.
+// cd's argument: quoted, with % doubled, when cmd would parse a character of it.
+std::string CdArgument(const std::string& dir)
+{
+    if (dir.find_first_of("^&|<>%") == std::string::npos)
+        return dir;
+    std::string quoted = "\"";
+    for (char c : dir)
+        quoted += c == '%' ? std::string("%%") : std::string(1, c);
+    return quoted + "\"";
+}
+
 std::string ExpectedScript(const std::string& folder, const std::string& output)
 {
-    std::string text = folder.substr(0, 2) + "\ncd " + folder.substr(2) + "\\\n" + output +
-                       "\npause\n";
+    std::string text = folder.substr(0, 2) + "\ncd " + CdArgument(folder.substr(2) + "\\") + "\n" +
+                       output + "\npause\n";
     std::string bytes;
     for (char c : text) {
         if (c == '\n')
@@ -159,25 +170,26 @@ TEST_F(RunTest, ExistingScriptIsOverwrittenThenDeletedAndSiblingsSurvive)
 
 // Folder names that mean something to cmd.exe. The program must run the script there and
 // delete only that script; `decoys` (relative to the base folder) are files that a command
-// line built naively from the path would hit instead, and must survive. They are files, not
-// folders: the script's own `cd` line, whose text is fixed, is parsed by cmd, and a sibling
-// folder such as `ab` beside `a^b` would draw the commands there.
+// line built naively from the path would hit instead, and must survive; `decoyFolders` are
+// sibling folders that a script's cd line parsed by cmd would change into instead, and must
+// stay empty (regression: "cd \a^b\" once ran the commands in \ab\).
 struct FolderCase {
     const char* label;
     std::string name;
     std::vector<std::string> decoys;
+    std::vector<std::string> decoyFolders = {};
 };
 
 const FolderCase kFolderCases[] = {
     {"Spaces", "with spaces", {"with", "with spaces\\spaces\\tarnixtemp.bat"}},
-    {"Ampersand", "a&b", {"a", "a&b\\b"}},
-    {"Caret", "a^b", {}},
-    {"Percent", "50%", {"50"}},
-    {"Exclamation", "a!b", {"ab"}},
+    {"Ampersand", "a&b", {"a&b\\b"}, {"a"}},
+    {"Caret", "a^b", {}, {"ab"}},
+    {"Percent", "50%", {}, {"50"}},
+    {"Exclamation", "a!b", {}, {"ab"}},
     {"Parentheses", "(x) y", {"(x)"}},
-    {"VariableName", "a%PATH%b", {"ab"}},
+    {"VariableName", "a%PATH%b", {}, {"ab"}},
     {"Cp1252Letter", "caf\xE9", {}},
-    {"Everything", "x & (y) ^z %OS% !w! \xE9", {"x"}},
+    {"Everything", "x & (y) ^z %OS% !w! \xE9", {}, {"x"}},
 };
 
 // Failure messages name the row rather than dumping its bytes.
@@ -199,6 +211,8 @@ TEST_P(RunFolderTest, RunsThereAndDeletesOnlyTheScript)
         ASSERT_TRUE(e2e::MakeFolders(path.substr(0, path.rfind('\\'))));
         ASSERT_TRUE(e2e::WriteFileBytes(path, "decoy"));
     }
+    for (const std::string& decoy : c.decoyFolders)
+        ASSERT_TRUE(e2e::MakeFolders(m_base + "\\" + decoy)) << decoy;
     ASSERT_TRUE(m_tarnix.SetText(kOutput, kProbeCommands));
 
     const auto script = RunIn(folder, folder + "\\tarnixtemp.bat");
@@ -209,6 +223,8 @@ TEST_P(RunFolderTest, RunsThereAndDeletesOnlyTheScript)
     EXPECT_EQ(e2e::ReadFileBytes(m_base + "\\tarnixtemp.bat"), "decoy");
     for (const std::string& decoy : c.decoys)
         EXPECT_EQ(e2e::ReadFileBytes(m_base + "\\" + decoy), "decoy") << decoy;
+    for (const std::string& decoy : c.decoyFolders)
+        EXPECT_EQ(e2e::ListFolder(m_base + "\\" + decoy), std::vector<std::string>{}) << decoy;
 }
 
 INSTANTIATE_TEST_SUITE_P(Run, RunFolderTest, testing::ValuesIn(kFolderCases),
