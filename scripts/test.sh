@@ -20,7 +20,7 @@ step "Unit tests under the sanitizers, and the fuzz target"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
-scripts/run-fuzz.sh build/sanitize
+scripts/run-fuzz.sh 30
 
 step "The shipped 32-bit program"
 cmake --preset win32 >/dev/null
