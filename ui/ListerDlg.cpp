@@ -147,6 +147,8 @@ void CListerDlg::RunInFolder() {
     if (!folder) return;
     UpdateData(TRUE);
     const std::string path = folder->GetPath();
+    // A shell folder with no file-system path (My Computer, say): nowhere to run.
+    if (path.empty()) return;
     const char separator = AfxPathSeparator();
     const std::string script = ScriptPath(path, separator);
     const WriteResult written = WriteWholeFile(script, ScriptBytes(path, m_strOutput, AfxGetLeadBytes(), separator));

@@ -245,6 +245,28 @@ TEST_F(RunTest, DriveRootDoublesTheSeparator)
     EXPECT_FALSE(e2e::PathExists("C:\\tarnixtemp.bat"));
 }
 
+// regression: a folder without a file-system path gave an empty path, and the script was
+// written to "\tarnixtemp.bat", the root of the current drive, and run there.
+TEST_F(RunTest, FolderWithoutPathDoesNothing)
+{
+    const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";
+    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    HWND browser = OpenBrowser();
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] { return e2e::SelectTopLevelItemInBrowser(m_tarnix.Process(), browser, "Computer"); }));
+    ASSERT_TRUE(e2e::ClickDialogButton(browser, IDOK));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(browser); }));
+    ASSERT_TRUE(m_tarnix.Sync());
+    EXPECT_EQ(e2e::FindCommandInterpreter(m_tarnix.Pid()), 0u);
+    for (const char* root : {"C:\\tarnixtemp.bat", "Z:\\tarnixtemp.bat"}) {
+        EXPECT_FALSE(e2e::PathExists(root)) << root;
+        DeleteFileA(root);  // so that a failure here does not fail later runs
+    }
+    EXPECT_TRUE(e2e::ListFolder(m_base).empty());
+    EXPECT_TRUE(m_tarnix.OwnedWindows().empty());
+}
+
 TEST_F(RunTest, CancelInBrowserDoesNothing)
 {
     const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";

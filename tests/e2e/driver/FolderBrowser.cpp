@@ -32,16 +32,33 @@ std::string LastPart(std::string path)
 
 } // namespace
 
+namespace {
+
+// The tree item next to `item` in direction `how` (TVGN_*), 0 if none or no answer.
+DWORD_PTR NextItem(HWND tree, WPARAM how, DWORD_PTR item)
+{
+    DWORD_PTR next = 0;
+    if (!SendMessageTimeoutW(tree, TVM_GETNEXTITEM, how, static_cast<LPARAM>(item), SMTO_NORMAL,
+                             5000, &next))
+        return 0;
+    return next;
+}
+
+} // namespace
+
 std::optional<std::string> FolderBrowserSelection(HANDLE process, HWND browser)
 {
     HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
     if (tree == nullptr)
         return std::nullopt;
-    DWORD_PTR item = 0;
-    if (!SendMessageTimeoutW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, SMTO_NORMAL, 5000, &item) ||
-        item == 0)
+    const DWORD_PTR item = NextItem(tree, TVGN_CARET, 0);
+    if (item == 0)
         return std::nullopt;
+    return TreeItemText(process, tree, item);
+}
 
+std::optional<std::string> TreeItemText(HANDLE process, HWND tree, DWORD_PTR item)
+{
     // One block in the program: the item structure, then the buffer its pszText points to.
     constexpr size_t kTextSize = 520;
     RemoteBlock remote(process, sizeof(TVITEMA) + kTextSize);
@@ -65,6 +82,24 @@ std::optional<std::string> FolderBrowserSelection(HANDLE process, HWND browser)
     if (!ok || !remote.Read(text, kTextSize - 1, sizeof request))
         return std::nullopt;
     return std::string(text);
+}
+
+bool SelectTopLevelItemInBrowser(HANDLE process, HWND browser, const std::string& part)
+{
+    HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+    if (tree == nullptr)
+        return false;
+    for (DWORD_PTR item = NextItem(tree, TVGN_CHILD, NextItem(tree, TVGN_ROOT, 0)); item != 0;
+         item = NextItem(tree, TVGN_NEXT, item)) {
+        const std::optional<std::string> text = TreeItemText(process, tree, item);
+        if (!text || Lower(*text).find(Lower(part)) == std::string::npos)
+            continue;
+        DWORD_PTR ok = 0;
+        return SendMessageTimeoutW(tree, TVM_SELECTITEM, TVGN_CARET, static_cast<LPARAM>(item),
+                                   SMTO_NORMAL, 5000, &ok) &&
+               ok != 0;
+    }
+    return false;
 }
 
 bool SelectFolderInBrowser(HANDLE process, HWND browser, const std::string& path,
