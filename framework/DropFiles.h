@@ -9,7 +9,6 @@ class CDropFiles {
 public:
     virtual ~CDropFiles() = default;
 
-    virtual UINT GetCount() const = 0;
     // Calls fn with each item's full name, in the ANSI code page, at its full
     // length, walking the drop once.
     virtual void ForEachName(const std::function<void(std::string_view)>& fn) const = 0;

@@ -68,11 +68,6 @@ UINT WalkDrop(HDROP hDrop, Emit emitAnsi, std::function<void(const wchar_t*, siz
 
 }  // namespace
 
-UINT Win32DropFiles::GetCount() const {
-    return WalkDrop(
-        m_hDrop, [](const char*, size_t) {}, [](const wchar_t*, size_t) {});
-}
-
 void Win32DropFiles::ForEachName(const std::function<void(std::string_view)>& fn) const {
     std::string buffer;
     WalkDrop(

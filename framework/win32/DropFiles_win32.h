@@ -7,7 +7,6 @@
 class Win32DropFiles : public CDropFiles {
 public:
     explicit Win32DropFiles(HDROP hDrop) : m_hDrop(hDrop) {}
-    UINT GetCount() const override;
     void ForEachName(const std::function<void(std::string_view)>& fn) const override;
 
 private:
