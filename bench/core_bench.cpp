@@ -9,29 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/Rng.h"
 #include "core/ListState.h"
 
 namespace {
 
 constexpr size_t kMostNames = 1'000'000;
 
-// splitmix64: fixed seed, so every run drops the same names.
-class Rng {
-public:
-    explicit Rng(uint64_t seed) : m_state(seed) {}
-    uint64_t Next() {
-        uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    size_t Below(size_t n) { return static_cast<size_t>(Next() % n); }
-    template <size_t N>
-    const char* Pick(const char* const (&items)[N]) { return items[Below(N)]; }
-
-private:
-    uint64_t m_state;
-};
 
 const char* const kRoots[] = {"C:\\", "D:\\", "E:\\", "\\\\fileserver\\projects\\", "\\\\nas01\\home$\\"};
 const char* const kWords[] = {"Users", "alice", "Documents", "Projects", "src", "build", "Release", "photos",

@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kClear = 1007;
-constexpr int kCopy = 1011;
-constexpr int kUnixSlashes = 1013;
-constexpr int kAlwaysOnTop = 1014;
 
 // A full name far beyond the old 260-byte limit, in parts; every part stays under 256 bytes,
 // as in a real file system.
@@ -36,30 +30,30 @@ protected:
     // Ticks "UNIX Slashes" with a click, as the user would.
     void TickUnixSlashes()
     {
-        ASSERT_TRUE(m_tarnix.Click(kUnixSlashes));
+        ASSERT_TRUE(m_tarnix.Click(IDC_UNIX_SLASHES));
         ASSERT_TRUE(m_tarnix.Sync());
-        ASSERT_EQ(m_tarnix.Check(kUnixSlashes), 1);
+        ASSERT_EQ(m_tarnix.Check(IDC_UNIX_SLASHES), 1);
     }
 
     // Types `text` at the end of the output box; "\n" in it is the Enter key.
     void TypeAtEndOfOutput(const std::string& text)
     {
-        const DWORD end = static_cast<DWORD>(m_tarnix.Text(kOutput).value_or("").size());
-        ASSERT_TRUE(m_tarnix.Select(kOutput, end, end));
+        const DWORD end = static_cast<DWORD>(m_tarnix.Text(IDC_OUTPUT).value_or("").size());
+        ASSERT_TRUE(m_tarnix.Select(IDC_OUTPUT, end, end));
         for (char c : text) {
-            const bool posted = c == '\n' ? m_tarnix.PostKey(kOutput, VK_RETURN)
-                                           : e2e::PostChars(m_tarnix.Control(kOutput), {c});
+            const bool posted = c == '\n' ? m_tarnix.PostKey(IDC_OUTPUT, VK_RETURN)
+                                           : e2e::PostChars(m_tarnix.Control(IDC_OUTPUT), {c});
             ASSERT_TRUE(posted);
         }
         // Typing sets the output box's modify flag, which Sync's default marker uses.
-        ASSERT_TRUE(m_tarnix.Sync(kFormat));
+        ASSERT_TRUE(m_tarnix.Sync(IDC_FORMAT));
     }
 
     // Drops `names` and checks that the output box and the clipboard both hold `expected`.
     void DropAndExpect(const std::vector<std::string>& names, const std::string& expected)
     {
         ASSERT_TRUE(m_tarnix.DropFiles(names));
-        EXPECT_EQ(m_tarnix.Text(kOutput), expected);
+        EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), expected);
         EXPECT_EQ(e2e::ReadClipboardText(), expected);
     }
 
@@ -123,14 +117,14 @@ TEST_P(DropCaseTest, ExpandsIntoOutputAndClipboard)
     if (row.codePage != 0 && GetACP() != row.codePage)
         GTEST_SKIP() << "needs code page " << row.codePage << ", running in " << GetACP();
     if (row.format != nullptr) {
-        ASSERT_TRUE(m_tarnix.SetText(kFormat, row.format));
+        ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, row.format));
     }
     if (row.unixSlashes) {
         ASSERT_NO_FATAL_FAILURE(TickUnixSlashes());
     }
     ASSERT_TRUE(row.wide.empty() ? m_tarnix.DropFiles(row.names)
                                  : m_tarnix.DropFilesWide(row.wide));
-    EXPECT_EQ(m_tarnix.Text(kOutput), row.expected);
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), row.expected);
     EXPECT_EQ(e2e::ReadClipboardText(), row.expected);
 }
 
@@ -141,31 +135,31 @@ INSTANTIATE_TEST_SUITE_P(Drop, DropCaseTest, testing::ValuesIn(kDropCases),
 
 TEST_F(DropTest, CountRunsOnAcrossDropsAndRestartsAfterClear)
 {
-    ASSERT_TRUE(m_tarnix.SetText(kFormat, "%2c %n\\r\\n"));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, "%2c %n\\r\\n"));
     // The clipboard holds the whole output after every drop, earlier drops included.
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\a.txt", "C:\\b.txt"}, "01 a\r\n02 b\r\n"));
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\c.txt"}, "01 a\r\n02 b\r\n03 c\r\n"));
-    ASSERT_TRUE(m_tarnix.Click(kClear));
+    ASSERT_TRUE(m_tarnix.Click(IDC_CLEAR));
     ASSERT_TRUE(m_tarnix.Sync());
-    EXPECT_EQ(m_tarnix.Text(kOutput), "");
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "");
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\d.txt"}, "01 d\r\n"));
 }
 
 TEST_F(DropTest, ClearKeepsTemplateOptionsAndClipboard)
 {
-    ASSERT_TRUE(m_tarnix.SetText(kFormat, "<%n>"));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, "<%n>"));
     ASSERT_NO_FATAL_FAILURE(TickUnixSlashes());
-    ASSERT_TRUE(m_tarnix.Click(kAlwaysOnTop));
+    ASSERT_TRUE(m_tarnix.Click(IDC_ALWAYS_ON_TOP));
     ASSERT_TRUE(m_tarnix.Sync());
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\a.txt"}, "<a>"));
     const DWORD clipboard = e2e::ClipboardSequence();
 
-    ASSERT_TRUE(m_tarnix.Click(kClear));
+    ASSERT_TRUE(m_tarnix.Click(IDC_CLEAR));
     ASSERT_TRUE(m_tarnix.Sync());
-    EXPECT_EQ(m_tarnix.Text(kOutput), "");
-    EXPECT_EQ(m_tarnix.Text(kFormat), "<%n>");
-    EXPECT_EQ(m_tarnix.Check(kUnixSlashes), 1);
-    EXPECT_EQ(m_tarnix.Check(kAlwaysOnTop), 0);
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "");
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "<%n>");
+    EXPECT_EQ(m_tarnix.Check(IDC_UNIX_SLASHES), 1);
+    EXPECT_EQ(m_tarnix.Check(IDC_ALWAYS_ON_TOP), 0);
     EXPECT_FALSE(m_tarnix.IsTopmost());
     EXPECT_EQ(e2e::ClipboardSequence(), clipboard);
     EXPECT_EQ(e2e::ReadClipboardText(), "<a>");
@@ -182,7 +176,7 @@ TEST_F(DropTest, HandTypedTextStaysAndNewLinesFollowIt)
 TEST_F(DropTest, TemplateChangeBetweenDropsLeavesEarlierLines)
 {
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\a.txt"}, "C:\\a.txt\r\n"));
-    ASSERT_TRUE(m_tarnix.SetText(kFormat, "<%n%e>\\r\\n"));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, "<%n%e>\\r\\n"));
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\b.txt"}, "C:\\a.txt\r\n<b.txt>\r\n"));
 }
 
@@ -190,7 +184,7 @@ TEST_F(DropTest, CopyRightAfterStartPutsAnEmptyText)
 {
     ASSERT_TRUE(e2e::WriteClipboardText("before"));
     const DWORD before = e2e::ClipboardSequence();
-    ASSERT_TRUE(m_tarnix.Click(kCopy));
+    ASSERT_TRUE(m_tarnix.Click(IDC_COPY));
     ASSERT_TRUE(e2e::WaitForClipboardChange(before));
     ASSERT_TRUE(m_tarnix.Sync());
     EXPECT_EQ(e2e::ReadClipboardText(), "");
@@ -201,7 +195,7 @@ TEST_F(DropTest, CopyIncludesHandEdits)
     ASSERT_NO_FATAL_FAILURE(DropAndExpect({"C:\\a.txt"}, "C:\\a.txt\r\n"));
     ASSERT_NO_FATAL_FAILURE(TypeAtEndOfOutput("edited"));
     const DWORD before = e2e::ClipboardSequence();
-    ASSERT_TRUE(m_tarnix.Click(kCopy));
+    ASSERT_TRUE(m_tarnix.Click(IDC_COPY));
     ASSERT_TRUE(e2e::WaitForClipboardChange(before));
     ASSERT_TRUE(m_tarnix.Sync());
     EXPECT_EQ(e2e::ReadClipboardText(), "C:\\a.txt\r\nedited");

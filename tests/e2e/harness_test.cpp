@@ -4,16 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kSave = 1010;
-constexpr int kCopy = 1011;
-constexpr int kRun = 1012;
-constexpr int kUnixSlashes = 1013;
-constexpr int kAlwaysOnTop = 1014;
 
 class HarnessTest : public testing::Test {
 protected:
@@ -28,10 +21,10 @@ protected:
 
 TEST_F(HarnessTest, ReadsControlsAndWindowState)
 {
-    EXPECT_EQ(m_program.Text(kFormat), "%f\\r\\n");
-    EXPECT_EQ(m_program.Text(kOutput), "");
-    EXPECT_EQ(m_program.Check(kUnixSlashes), 0);
-    EXPECT_EQ(m_program.Check(kAlwaysOnTop), 1);
+    EXPECT_EQ(m_program.Text(IDC_FORMAT), "%f\\r\\n");
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT), "");
+    EXPECT_EQ(m_program.Check(IDC_UNIX_SLASHES), 0);
+    EXPECT_EQ(m_program.Check(IDC_ALWAYS_ON_TOP), 1);
     EXPECT_TRUE(m_program.IsTopmost());
 }
 
@@ -42,8 +35,8 @@ TEST_F(HarnessTest, SetTextRoundTripsBytes)
     for (int c = 1; c < 256; ++c)
         bytes += static_cast<char>(c);
     bytes += "\r\n";
-    ASSERT_TRUE(m_program.SetText(kOutput, bytes));
-    EXPECT_EQ(m_program.Text(kOutput), bytes);
+    ASSERT_TRUE(m_program.SetText(IDC_OUTPUT, bytes));
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT), bytes);
 }
 
 TEST_F(HarnessTest, AnsiDropArrivesInOrderAndOnClipboard)
@@ -52,7 +45,7 @@ TEST_F(HarnessTest, AnsiDropArrivesInOrderAndOnClipboard)
     ASSERT_TRUE(m_program.DropFiles({"C:\\b.txt", "C:\\a.txt", "C:\\dir\\c"}));
     const std::string expected = "C:\\b.txt\r\nC:\\a.txt\r\nC:\\dir\\c\r\n";
     // DropFiles returns after the program handled the drop: no wait needed.
-    EXPECT_EQ(m_program.Text(kOutput), expected);
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT), expected);
     EXPECT_EQ(e2e::ReadClipboardText(), expected);
 }
 
@@ -61,69 +54,69 @@ TEST_F(HarnessTest, WideDropArrivesInOrderAndOnClipboard)
     ASSERT_TRUE(m_program.DropFilesWide({L"C:\\caf\u00e9.txt", L"Z:\\tmp\\x y", L"C:\\z"}));
     // DragQueryFileA converts to the ANSI code page 1252: U+00E9 becomes the byte 0xE9.
     const std::string expected = "C:\\caf\xE9.txt\r\nZ:\\tmp\\x y\r\nC:\\z\r\n";
-    EXPECT_EQ(m_program.Text(kOutput), expected);
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT), expected);
     EXPECT_EQ(e2e::ReadClipboardText(), expected);
 }
 
 TEST_F(HarnessTest, PostedClickThenPollClipboard)
 {
-    ASSERT_TRUE(m_program.SetText(kOutput, "typed"));
+    ASSERT_TRUE(m_program.SetText(IDC_OUTPUT, "typed"));
     const DWORD before = e2e::ClipboardSequence();
-    ASSERT_TRUE(m_program.Click(kCopy));
+    ASSERT_TRUE(m_program.Click(IDC_COPY));
     ASSERT_TRUE(e2e::WaitForClipboardChange(before));
     EXPECT_EQ(e2e::ReadClipboardText(), "typed");
 }
 
 TEST_F(HarnessTest, SyncWaitsForPostedClicks)
 {
-    ASSERT_TRUE(m_program.Click(kAlwaysOnTop));
+    ASSERT_TRUE(m_program.Click(IDC_ALWAYS_ON_TOP));
     ASSERT_TRUE(m_program.Sync());
-    EXPECT_EQ(m_program.Check(kAlwaysOnTop), 0);
+    EXPECT_EQ(m_program.Check(IDC_ALWAYS_ON_TOP), 0);
     EXPECT_FALSE(m_program.IsTopmost());
-    ASSERT_TRUE(m_program.Click(kAlwaysOnTop));
+    ASSERT_TRUE(m_program.Click(IDC_ALWAYS_ON_TOP));
     ASSERT_TRUE(m_program.Sync());
     EXPECT_TRUE(m_program.IsTopmost());
 }
 
 TEST_F(HarnessTest, ReadsSelection)
 {
-    ASSERT_TRUE(m_program.SetText(kFormat, "abcdef"));
-    ASSERT_TRUE(m_program.Select(kFormat, 2, 5));
-    EXPECT_EQ(m_program.Selection(kFormat), std::make_pair(DWORD{2}, DWORD{5}));
+    ASSERT_TRUE(m_program.SetText(IDC_FORMAT, "abcdef"));
+    ASSERT_TRUE(m_program.Select(IDC_FORMAT, 2, 5));
+    EXPECT_EQ(m_program.Selection(IDC_FORMAT), std::make_pair(DWORD{2}, DWORD{5}));
 }
 
 TEST_F(HarnessTest, EnterInMultiLineEditAddsOneLine)
 {
-    ASSERT_TRUE(m_program.SetText(kOutput, "ab"));
-    ASSERT_TRUE(m_program.Select(kOutput, 2, 2));
-    ASSERT_TRUE(m_program.PostKey(kOutput, VK_RETURN));
+    ASSERT_TRUE(m_program.SetText(IDC_OUTPUT, "ab"));
+    ASSERT_TRUE(m_program.Select(IDC_OUTPUT, 2, 2));
+    ASSERT_TRUE(m_program.PostKey(IDC_OUTPUT, VK_RETURN));
     ASSERT_TRUE(m_program.Sync());
-    EXPECT_EQ(m_program.Text(kOutput), "ab\r\n");
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT), "ab\r\n");
     EXPECT_TRUE(m_program.IsRunning());
 }
 
 TEST_F(HarnessTest, EnterInSingleLineEditClosesDialog)
 {
-    ASSERT_TRUE(m_program.PostKey(kFormat, VK_RETURN));
+    ASSERT_TRUE(m_program.PostKey(IDC_FORMAT, VK_RETURN));
     ASSERT_TRUE(m_program.WaitForExit());
     EXPECT_EQ(m_program.ExitCode(), 0u);
 }
 
 TEST_F(HarnessTest, EscapeClosesDialog)
 {
-    ASSERT_TRUE(m_program.PostKey(kFormat, VK_ESCAPE));
+    ASSERT_TRUE(m_program.PostKey(IDC_FORMAT, VK_ESCAPE));
     EXPECT_TRUE(m_program.WaitForExit());
 }
 
 TEST_F(HarnessTest, F1BecomesHelpRequest)
 {
-    ASSERT_TRUE(m_program.PostKey(kFormat, VK_F1));
-    EXPECT_TRUE(m_program.WaitForText(kOutput, "help\r\n"));
+    ASSERT_TRUE(m_program.PostKey(IDC_FORMAT, VK_F1));
+    EXPECT_TRUE(m_program.WaitForText(IDC_OUTPUT, "help\r\n"));
 }
 
 TEST_F(HarnessTest, MessageBoxIsFoundReadAndClosed)
 {
-    ASSERT_TRUE(m_program.Click(kSave));
+    ASSERT_TRUE(m_program.Click(IDC_SAVE));
     HWND box = m_program.WaitForOwnedWindow("Tarnix");
     ASSERT_NE(box, nullptr);
     bool found = false;
@@ -138,7 +131,7 @@ TEST_F(HarnessTest, MessageBoxIsFoundReadAndClosed)
 
 TEST_F(HarnessTest, FolderBrowserThenPauseInCommandInterpreter)
 {
-    ASSERT_TRUE(m_program.Click(kRun));
+    ASSERT_TRUE(m_program.Click(IDC_RUN));
     HWND browser = m_program.WaitForOwnedWindow();
     ASSERT_NE(browser, nullptr);
     ASSERT_TRUE(e2e::SelectFolderInBrowser(m_program.Process(), browser, "C:\\windows"))
@@ -148,14 +141,14 @@ TEST_F(HarnessTest, FolderBrowserThenPauseInCommandInterpreter)
     ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::FindCommandInterpreter(m_program.Pid()) != 0; }));
     // regression: reading a text of the blocked program once hung the test (Wine 8's
     // SendMessageTimeoutA ignores the timeout for WM_GETTEXTLENGTH).
-    EXPECT_EQ(e2e::GetText(m_program.Control(kOutput), std::chrono::milliseconds(300)),
+    EXPECT_EQ(e2e::GetText(m_program.Control(IDC_OUTPUT), std::chrono::milliseconds(300)),
               std::nullopt);
     const e2e::PauseAnswer answer = m_program.AnswerPause();
     ASSERT_TRUE(answer) << answer.failure << "\n" << answer.screen;
     // The script's own output (`cd` prints the folder) is on the screen above the prompt.
     EXPECT_NE(answer.screen.find("C:\\windows"), std::string::npos) << answer.screen;
-    EXPECT_TRUE(m_program.WaitForText(kOutput, "C:\\windows\r\npause done\r\n"))
-        << m_program.Text(kOutput).value_or("(none)");
+    EXPECT_TRUE(m_program.WaitForText(IDC_OUTPUT, "C:\\windows\r\npause done\r\n"))
+        << m_program.Text(IDC_OUTPUT).value_or("(none)");
 }
 
 TEST_F(HarnessTest, ScreenshotIsWritten)

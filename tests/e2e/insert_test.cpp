@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kInsertSpecial = 1009;
 
 // The popup's commands, in menu order, with the text each inserts.
 struct InsertEntry {
@@ -57,8 +54,8 @@ protected:
     // Puts `text` into the template box with the selection [start, end).
     void PrepareTemplate(const std::string& text, DWORD start, DWORD end)
     {
-        ASSERT_TRUE(m_tarnix.SetText(kFormat, text));
-        ASSERT_TRUE(m_tarnix.Select(kFormat, start, end));
+        ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, text));
+        ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, start, end));
     }
 
     // A popup entry as the menu delivers it: WM_COMMAND with the entry's id and no control.
@@ -93,17 +90,17 @@ TEST_P(InsertEntryTest, InsertsAtCaretAndOverSelection)
         SCOPED_TRACE("caret between a and b, nothing selected");
         PrepareTemplate("ab", 1, 1);
         Choose(entry.id);
-        EXPECT_EQ(m_tarnix.Text(kFormat), "a" + entry.text + "b");
-        EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(1 + length, 1 + length));
+        EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "a" + entry.text + "b");
+        EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(1 + length, 1 + length));
     }
     {
         SCOPED_TRACE("\"bc\" of \"abcd\" selected");
         PrepareTemplate("abcd", 1, 3);
         Choose(entry.id);
-        EXPECT_EQ(m_tarnix.Text(kFormat), "a" + entry.text + "d");
-        EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(1 + length, 1 + length));
+        EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "a" + entry.text + "d");
+        EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(1 + length, 1 + length));
     }
-    EXPECT_EQ(m_tarnix.Text(kOutput), "");
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Insert, InsertEntryTest, testing::ValuesIn(kEntries),
@@ -113,20 +110,20 @@ INSTANTIATE_TEST_SUITE_P(Insert, InsertEntryTest, testing::ValuesIn(kEntries),
 
 TEST_F(InsertTest, TabThenWholeFileNameAtEndOfDefaultTemplate)
 {
-    ASSERT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n");
-    ASSERT_TRUE(m_tarnix.Select(kFormat, 6, 6));
+    ASSERT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\r\\n");
+    ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, 6, 6));
     Choose(kTab);
     Choose(kWholeFileName);
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n\\t%f");
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(10, 10));
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\r\\n\\t%f");
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(10, 10));
 }
 
 TEST_F(InsertTest, LineFeedReplacesSelectedLineEnd)
 {
-    ASSERT_TRUE(m_tarnix.Select(kFormat, 2, 6));  // the "\r\n" of the default "%f\r\n"
+    ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, 2, 6));  // the "\r\n" of the default "%f\r\n"
     Choose(kLineFeed);
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\n");
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(4, 4));
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\n");
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(4, 4));
 }
 
 TEST_F(InsertTest, HtmlLinksIntoEmptyTemplate)
@@ -134,27 +131,27 @@ TEST_F(InsertTest, HtmlLinksIntoEmptyTemplate)
     PrepareTemplate("", 0, 0);
     Choose(kHtmlLinks);
     const std::string link = "<a href=\"%n%e\">%n%e</a>";
-    EXPECT_EQ(m_tarnix.Text(kFormat), link);
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(link.size(), link.size()));
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), link);
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(link.size(), link.size()));
 }
 
 TEST_F(InsertTest, FileCountExpandsToThreeDigits)
 {
     PrepareTemplate("", 0, 0);
     Choose(kFileCount);
-    ASSERT_EQ(m_tarnix.Text(kFormat), "%3c");
+    ASSERT_EQ(m_tarnix.Text(IDC_FORMAT), "%3c");
     ASSERT_TRUE(m_tarnix.DropFiles({"C:\\a.txt", "C:\\b.txt"}));
-    EXPECT_EQ(m_tarnix.Text(kOutput), "001002");
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "001002");
 }
 
 TEST_F(InsertTest, FocusMovesToTemplateBoxFromOutputBox)
 {
-    FocusControl(kOutput);
-    ASSERT_TRUE(m_tarnix.Select(kFormat, 0, 0));
+    FocusControl(IDC_OUTPUT);
+    ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, 0, 0));
     Choose(kTab);
-    EXPECT_EQ(m_tarnix.Text(kFormat), "\\t%f\\r\\n");
-    EXPECT_EQ(e2e::FocusedWindowOf(m_tarnix.MainWindow()), m_tarnix.Control(kFormat));
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(2, 2));
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "\\t%f\\r\\n");
+    EXPECT_EQ(e2e::FocusedWindowOf(m_tarnix.MainWindow()), m_tarnix.Control(IDC_FORMAT));
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(2, 2));
 }
 
 // The real popup: opened by the button, found as the system's popup-menu window, worked
@@ -165,7 +162,7 @@ protected:
     // popup's window once it shows.
     HWND OpenPopup()
     {
-        if (!m_tarnix.Click(kInsertSpecial))
+        if (!m_tarnix.Click(IDC_INSERT_SPECIAL))
             return nullptr;
         return e2e::WaitForProcessWindow(m_tarnix.Pid(), "#32768");
     }
@@ -184,12 +181,12 @@ protected:
 
 TEST_F(InsertPopupTest, OpensUnderButtonAndInsertsChosenEntry)
 {
-    ASSERT_TRUE(m_tarnix.Select(kFormat, 2, 2));
+    ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, 2, 2));
     HWND popup = OpenPopup();
     ASSERT_NE(popup, nullptr);
 
     RECT button{}, menu{};
-    ASSERT_TRUE(GetWindowRect(m_tarnix.Control(kInsertSpecial), &button));
+    ASSERT_TRUE(GetWindowRect(m_tarnix.Control(IDC_INSERT_SPECIAL), &button));
     ASSERT_TRUE(GetWindowRect(popup, &menu));
     EXPECT_EQ(menu.left, button.left);
     EXPECT_EQ(menu.top, button.bottom);
@@ -201,23 +198,23 @@ TEST_F(InsertPopupTest, OpensUnderButtonAndInsertsChosenEntry)
     ASSERT_TRUE(PressKey(popup, VK_RETURN));
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(popup) || !IsWindow(popup); }));
     ASSERT_TRUE(m_tarnix.Sync());
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\n\\r\\n");
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(4, 4));
-    EXPECT_EQ(e2e::FocusedWindowOf(m_tarnix.MainWindow()), m_tarnix.Control(kFormat));
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\n\\r\\n");
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(4, 4));
+    EXPECT_EQ(e2e::FocusedWindowOf(m_tarnix.MainWindow()), m_tarnix.Control(IDC_FORMAT));
 }
 
 TEST_F(InsertPopupTest, EscapeClosesWithoutChange)
 {
-    ASSERT_TRUE(m_tarnix.Select(kFormat, 1, 3));
+    ASSERT_TRUE(m_tarnix.Select(IDC_FORMAT, 1, 3));
     HWND popup = OpenPopup();
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(PressKey(popup, VK_DOWN));
     ASSERT_TRUE(PressKey(popup, VK_ESCAPE));
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(popup) || !IsWindow(popup); }));
     ASSERT_TRUE(m_tarnix.Sync());
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n");
-    EXPECT_EQ(m_tarnix.Selection(kFormat), Selection(1, 3));
-    EXPECT_EQ(m_tarnix.Text(kOutput), "");
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\r\\n");
+    EXPECT_EQ(m_tarnix.Selection(IDC_FORMAT), Selection(1, 3));
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "");
     // The popup took the Escape: the dialog did not see it and close.
     EXPECT_TRUE(m_tarnix.IsRunning());
 }

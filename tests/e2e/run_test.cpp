@@ -5,11 +5,9 @@
 #include <cstdlib>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kRun = 1012;
 
 // Writes where it ran and proves that the commands ran at all.
 const std::string kProbeCommands = "cd > where.txt\r\necho hi> out.txt\r\n";
@@ -79,7 +77,7 @@ protected:
     // program's other dialog window.
     HWND OpenBrowser()
     {
-        if (!m_tarnix.Click(kRun))
+        if (!m_tarnix.Click(IDC_RUN))
             return nullptr;
         return e2e::WaitForProcessWindow(m_tarnix.Pid(), "#32770", m_tarnix.MainWindow());
     }
@@ -126,7 +124,7 @@ TEST_F(RunTest, CommandsRunInChosenFolderThenScriptIsGone)
     const std::string folder = m_base + "\\work";
     ASSERT_TRUE(e2e::MakeFolders(folder));
     const std::string output = "echo one\r\necho two\r\n" + kProbeCommands;
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
 
     const auto script = RunIn(folder, folder + "\\tarnixtemp.bat");
     EXPECT_EQ(script, ExpectedScript(folder, output));
@@ -135,7 +133,7 @@ TEST_F(RunTest, CommandsRunInChosenFolderThenScriptIsGone)
     EXPECT_EQ(e2e::ReadFileBytes(folder + "\\where.txt"), folder + "\r\n");
     EXPECT_EQ(e2e::ReadFileBytes(folder + "\\out.txt"), "hi\r\n");
     EXPECT_EQ(e2e::ListFolder(folder), (std::vector<std::string>{"out.txt", "where.txt"}));
-    EXPECT_EQ(m_tarnix.Text(kOutput), output);
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), output);
 }
 
 TEST_F(RunTest, EmptyOutputRunsDriveCdAndPauseOnly)
@@ -157,7 +155,7 @@ TEST_F(RunTest, ExistingScriptIsOverwrittenThenDeletedAndSiblingsSurvive)
     ASSERT_TRUE(e2e::WriteFileBytes(folder + "\\keep.txt", "sibling"));
     ASSERT_TRUE(e2e::WriteFileBytes(m_base + "\\tarnixtemp.bat", "parent's"));
     const std::string output = "echo fresh> fresh.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
 
     const auto script = RunIn(folder, folder + "\\tarnixtemp.bat");
     EXPECT_EQ(script, ExpectedScript(folder, output));
@@ -213,7 +211,7 @@ TEST_P(RunFolderTest, RunsThereAndDeletesOnlyTheScript)
     }
     for (const std::string& decoy : c.decoyFolders)
         ASSERT_TRUE(e2e::MakeFolders(m_base + "\\" + decoy)) << decoy;
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, kProbeCommands));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, kProbeCommands));
 
     const auto script = RunIn(folder, folder + "\\tarnixtemp.bat");
     EXPECT_EQ(script, ExpectedScript(folder, kProbeCommands));
@@ -237,7 +235,7 @@ TEST_F(RunTest, DriveRootDoublesTheSeparator)
     // The root's path ends in a separator: the script is "C:\\tarnixtemp.bat" and cd's
     // argument "\\"; both must still work.
     const std::string output = "cd > " + m_base.substr(3) + "\\where.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
     const auto script = RunIn("C:\\", "C:\\tarnixtemp.bat");
     const std::string command = output.substr(0, output.size() - 2);
     EXPECT_EQ(script, "C:\r\ncd \\\\\r\n" + command + "\r\r\n\r\npause\r\n");
@@ -250,7 +248,7 @@ TEST_F(RunTest, DriveRootDoublesTheSeparator)
 TEST_F(RunTest, FolderWithoutPathDoesNothing)
 {
     const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
     HWND browser = OpenBrowser();
     ASSERT_NE(browser, nullptr);
     ASSERT_TRUE(e2e::WaitUntil(
@@ -270,7 +268,7 @@ TEST_F(RunTest, FolderWithoutPathDoesNothing)
 TEST_F(RunTest, CancelInBrowserDoesNothing)
 {
     const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
     HWND browser = OpenBrowser();
     ASSERT_NE(browser, nullptr);
     ASSERT_TRUE(e2e::SelectFolderInBrowser(m_tarnix.Process(), browser, m_base));
@@ -280,7 +278,7 @@ TEST_F(RunTest, CancelInBrowserDoesNothing)
     EXPECT_EQ(e2e::FindCommandInterpreter(m_tarnix.Pid()), 0u);
     EXPECT_TRUE(e2e::ListFolder(m_base).empty());
     EXPECT_TRUE(m_tarnix.OwnedWindows().empty());
-    EXPECT_EQ(m_tarnix.Text(kOutput), output);
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), output);
 }
 
 TEST_F(RunTest, ScriptThatCannotBeCreatedRunsNothingSilently)
@@ -289,7 +287,7 @@ TEST_F(RunTest, ScriptThatCannotBeCreatedRunsNothingSilently)
     const std::string folder = m_base + "\\blocked";
     ASSERT_TRUE(e2e::MakeFolders(folder + "\\tarnixtemp.bat"));
     const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
 
     ChooseFolder(folder);
     ASSERT_TRUE(m_tarnix.Sync());
@@ -315,7 +313,7 @@ TEST_F(RunTest, ScriptThatCannotBeWrittenWholeRunsNothing)
         ~Unfill() { DeleteFileA("T:\\filler"); }
     } unfill;
     const std::string output = "echo ran> " + m_base + "\\ran.txt\r\n";
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, output));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, output));
 
     ChooseFolder(folder);
     HWND box = m_tarnix.WaitForOwnedWindow("File write failure");

@@ -5,13 +5,9 @@
 #include <cstdlib>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kSave = 1010;
-constexpr int kCopy = 1011;
 
 const std::string kFolder = "C:\\tarnix-save";
 
@@ -29,7 +25,7 @@ protected:
     // and returns it.
     HWND OpenSaveAs()
     {
-        if (!m_tarnix.Click(kSave))
+        if (!m_tarnix.Click(IDC_SAVE))
             return nullptr;
         HWND dialog = m_tarnix.WaitForOwnedWindow();
         if (dialog != nullptr && e2e::FileNameEdit(dialog) == nullptr) {
@@ -102,9 +98,9 @@ class SaveBytesTest : public SaveTest, public testing::WithParamInterface<BytesC
 TEST_P(SaveBytesTest, FileHoldsExactlyTheOutput)
 {
     const BytesCase& c = GetParam();
-    ASSERT_TRUE(m_tarnix.SetText(kFormat, c.format));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_FORMAT, c.format));
     ASSERT_TRUE(m_tarnix.DropFiles(c.names));
-    ASSERT_EQ(m_tarnix.Text(kOutput), c.file);
+    ASSERT_EQ(m_tarnix.Text(IDC_OUTPUT), c.file);
     SaveAs(kFolder + "\\out.txt");
     ExpectIdle();
     EXPECT_EQ(e2e::ReadFileBytes(kFolder + "\\out.txt"), c.file);
@@ -139,9 +135,9 @@ TEST_F(SaveTest, ReplacesExistingFileWithoutAsking)
 TEST_F(SaveTest, TypedTextIsSavedOnlyAfterCopy)
 {
     ASSERT_TRUE(m_tarnix.DropFiles({"C:\\a.txt"}));
-    ASSERT_TRUE(m_tarnix.Select(kOutput, 10, 10));
-    ASSERT_TRUE(e2e::PostChars(m_tarnix.Control(kOutput), "typed"));
-    ASSERT_TRUE(m_tarnix.WaitForText(kOutput, "C:\\a.txt\r\ntyped"));
+    ASSERT_TRUE(m_tarnix.Select(IDC_OUTPUT, 10, 10));
+    ASSERT_TRUE(e2e::PostChars(m_tarnix.Control(IDC_OUTPUT), "typed"));
+    ASSERT_TRUE(m_tarnix.WaitForText(IDC_OUTPUT, "C:\\a.txt\r\ntyped"));
 
     // Save takes the output as the last reading of the controls (the drop) left it.
     SaveAs(kFolder + "\\before.txt");
@@ -149,7 +145,7 @@ TEST_F(SaveTest, TypedTextIsSavedOnlyAfterCopy)
     EXPECT_EQ(e2e::ReadFileBytes(kFolder + "\\before.txt"), "C:\\a.txt\r\n");
 
     // Copy reads the controls, so the typed text is in the next save.
-    ASSERT_TRUE(m_tarnix.Click(kCopy));
+    ASSERT_TRUE(m_tarnix.Click(IDC_COPY));
     ASSERT_TRUE(m_tarnix.Sync());
     SaveAs(kFolder + "\\after.txt");
     ExpectIdle();
@@ -165,7 +161,7 @@ TEST_F(SaveTest, MissingFolderShowsUnableToOpenAndCreatesNothing)
     ExpectIdle();
     EXPECT_FALSE(e2e::PathExists(kFolder + "\\missing"));
     EXPECT_TRUE(e2e::ListFolder(kFolder).empty());
-    EXPECT_EQ(m_tarnix.Text(kOutput), "C:\\a.txt\r\n");
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "C:\\a.txt\r\n");
 }
 
 TEST_F(SaveTest, CancelWritesNothing)

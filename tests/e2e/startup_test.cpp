@@ -3,13 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kUnixSlashes = 1013;
-constexpr int kAlwaysOnTop = 1014;
 
 class StartupTest : public testing::Test {
 protected:
@@ -34,22 +30,22 @@ HWND FocusOf(HWND window)
 
 TEST_F(StartupTest, StartsWithDefaults)
 {
-    EXPECT_EQ(m_tarnix.Text(kFormat), "%f\\r\\n"); // the six characters %f\r\n
-    EXPECT_EQ(m_tarnix.Text(kOutput), "");
-    EXPECT_EQ(m_tarnix.Check(kUnixSlashes), 0);
-    EXPECT_EQ(m_tarnix.Check(kAlwaysOnTop), 1);
+    EXPECT_EQ(m_tarnix.Text(IDC_FORMAT), "%f\\r\\n"); // the six characters %f\r\n
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "");
+    EXPECT_EQ(m_tarnix.Check(IDC_UNIX_SLASHES), 0);
+    EXPECT_EQ(m_tarnix.Check(IDC_ALWAYS_ON_TOP), 1);
     EXPECT_TRUE(m_tarnix.IsTopmost());
-    EXPECT_EQ(FocusOf(m_tarnix.MainWindow()), m_tarnix.Control(kOutput));
+    EXPECT_EQ(FocusOf(m_tarnix.MainWindow()), m_tarnix.Control(IDC_OUTPUT));
     EXPECT_TRUE(m_tarnix.Screenshot(e2e::ArtifactPath("startup.bmp")));
 }
 
 TEST_F(StartupTest, EnterInOutputBoxAddsALineAndTheWindowStays)
 {
-    ASSERT_TRUE(m_tarnix.SetText(kOutput, "ab"));
-    ASSERT_TRUE(m_tarnix.Select(kOutput, 2, 2));
-    ASSERT_TRUE(m_tarnix.PostKey(kOutput, VK_RETURN));
+    ASSERT_TRUE(m_tarnix.SetText(IDC_OUTPUT, "ab"));
+    ASSERT_TRUE(m_tarnix.Select(IDC_OUTPUT, 2, 2));
+    ASSERT_TRUE(m_tarnix.PostKey(IDC_OUTPUT, VK_RETURN));
     ASSERT_TRUE(m_tarnix.Sync());
-    EXPECT_EQ(m_tarnix.Text(kOutput), "ab\r\n");
+    EXPECT_EQ(m_tarnix.Text(IDC_OUTPUT), "ab\r\n");
     EXPECT_TRUE(m_tarnix.IsRunning());
 }
 
@@ -64,11 +60,11 @@ struct CloseCase {
 void PrintTo(const CloseCase& row, std::ostream* os) { *os << row.name; }
 
 const CloseCase kCloseCases[] = {
-    {"EnterInTemplateBox", kFormat, VK_RETURN},
-    {"EnterOnUnixSlashes", kUnixSlashes, VK_RETURN},
-    {"EnterOnAlwaysOnTop", kAlwaysOnTop, VK_RETURN},
-    {"EscapeInOutputBox", kOutput, VK_ESCAPE},
-    {"EscapeInTemplateBox", kFormat, VK_ESCAPE},
+    {"EnterInTemplateBox", IDC_FORMAT, VK_RETURN},
+    {"EnterOnUnixSlashes", IDC_UNIX_SLASHES, VK_RETURN},
+    {"EnterOnAlwaysOnTop", IDC_ALWAYS_ON_TOP, VK_RETURN},
+    {"EscapeInOutputBox", IDC_OUTPUT, VK_ESCAPE},
+    {"EscapeInTemplateBox", IDC_FORMAT, VK_ESCAPE},
     {"CloseBox", 0, 0},
 };
 

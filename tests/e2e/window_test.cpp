@@ -9,13 +9,9 @@
 #include <vector>
 
 #include "Driver.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kOutput = 1000;
-constexpr int kFormat = 1002;
-constexpr int kAlwaysOnTop = 1014;
-constexpr int kWebHelp = 1015;
 
 class WindowTest : public testing::Test {
 protected:
@@ -204,13 +200,13 @@ TEST_F(WindowTest, AlwaysOnTopMovesTheWindowInAndOutOfTheTopmostBand)
     for (size_t i = 0; i < std::size(checked); ++i) {
         SCOPED_TRACE(testing::Message() << "step " << i);
         if (i > 0) {
-            ASSERT_TRUE(m_tarnix.Click(kAlwaysOnTop));
+            ASSERT_TRUE(m_tarnix.Click(IDC_ALWAYS_ON_TOP));
             ASSERT_TRUE(m_tarnix.Sync());
         }
         ASSERT_TRUE(SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0,
                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
         const bool topmost = checked[i] == 1;
-        EXPECT_EQ(m_tarnix.Check(kAlwaysOnTop), checked[i]);
+        EXPECT_EQ(m_tarnix.Check(IDC_ALWAYS_ON_TOP), checked[i]);
         EXPECT_EQ(m_tarnix.IsTopmost(), topmost);
         EXPECT_EQ(IsAbove(m_tarnix.MainWindow(), cover), topmost);
     }
@@ -311,7 +307,7 @@ protected:
     // Asks for help the way the row says: a click on "Web help" or F1 in the template box.
     void AskForHelp(bool f1)
     {
-        ASSERT_TRUE(f1 ? m_tarnix.PostKey(kFormat, VK_F1) : m_tarnix.Click(kWebHelp));
+        ASSERT_TRUE(f1 ? m_tarnix.PostKey(IDC_FORMAT, VK_F1) : m_tarnix.Click(IDC_WEB_HELP));
     }
 
     e2e::TarnixProcess m_tarnix;
