@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Driver.h"
+#include "TarnixTest.h"
 #include "res/resource.h"
 
 namespace {
@@ -19,14 +20,8 @@ const std::string kLongName = std::string(200, 'n');
 const std::string kLongFull = "C:" + kLongDir + kLongName + ".txt";
 const std::wstring kLongFullWide(kLongFull.begin(), kLongFull.end());
 
-class DropTest : public testing::Test {
+class DropTest : public e2e::TarnixTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(e2e::TarnixExe().empty()) << "run with --tarnix=PROGRAM";
-        ASSERT_TRUE(m_tarnix.Start(e2e::TarnixExe()));
-    }
-
     // Ticks "UNIX Slashes" with a click, as the user would.
     void TickUnixSlashes()
     {
@@ -57,7 +52,6 @@ protected:
         EXPECT_EQ(e2e::ReadClipboardText(), expected);
     }
 
-    e2e::TarnixProcess m_tarnix;
 };
 
 // The code page run-under-wine.sh was asked for (the CMake registration says which):

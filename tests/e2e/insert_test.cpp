@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "TarnixTest.h"
 #include "res/resource.h"
 
 namespace {
@@ -43,14 +44,8 @@ void PrintTo(const InsertEntry& row, std::ostream* out)
     *out << row.label;
 }
 
-class InsertTest : public testing::Test {
+class InsertTest : public e2e::TarnixTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(e2e::TarnixExe().empty()) << "run with --tarnix=PROGRAM";
-        ASSERT_TRUE(m_tarnix.Start(e2e::TarnixExe()));
-    }
-
     // Puts `text` into the template box with the selection [start, end).
     void PrepareTemplate(const std::string& text, DWORD start, DWORD end)
     {
@@ -75,7 +70,6 @@ protected:
         ASSERT_EQ(e2e::FocusedWindowOf(m_tarnix.MainWindow()), m_tarnix.Control(id));
     }
 
-    e2e::TarnixProcess m_tarnix;
 };
 
 // Every entry, once at a caret and once over a selection: the text lands there, replaces

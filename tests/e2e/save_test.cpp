@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Driver.h"
+#include "TarnixTest.h"
 #include "res/resource.h"
 
 namespace {
@@ -178,12 +179,8 @@ TEST_F(SaveTest, CancelWritesNothing)
 // A real full disk: run-under-wine.sh maps a 64 KiB tmpfs as drive T: (TARNIX_E2E_TMPFS_DRIVE).
 TEST_F(SaveTest, FullDiskShowsUnableToWriteAndKeepsOldFile)
 {
-    if (!e2e::PathExists("T:\\")) {
-        const char* why = std::getenv("TARNIX_E2E_TMPFS_ERROR");
-        GTEST_SKIP() << "no small drive T: to fill ("
-                     << (why ? why : "TARNIX_E2E_TMPFS_DRIVE=T not given to run-under-wine.sh")
-                     << ")";
-    }
+    if (const auto missing = e2e::MissingSmallDrive())
+        GTEST_SKIP() << *missing;
     const std::string path = "T:\\out.txt";
     const std::string old = "old content\r\n";
     ASSERT_TRUE(e2e::WriteFileBytes(path, old));

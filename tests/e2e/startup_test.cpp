@@ -3,20 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "TarnixTest.h"
 #include "res/resource.h"
 
 namespace {
 
-class StartupTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(e2e::TarnixExe().empty()) << "run with --tarnix=PROGRAM";
-        ASSERT_TRUE(m_tarnix.Start(e2e::TarnixExe()));
-    }
-
-    e2e::TarnixProcess m_tarnix;
-};
+class StartupTest : public e2e::TarnixTest {};
 
 // The control that has the keyboard focus in the program's thread; nullptr if none.
 HWND FocusOf(HWND window)

@@ -9,20 +9,12 @@
 #include <vector>
 
 #include "Driver.h"
+#include "TarnixTest.h"
 #include "res/resource.h"
 
 namespace {
 
-class WindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(e2e::TarnixExe().empty()) << "run with --tarnix=PROGRAM";
-        ASSERT_TRUE(m_tarnix.Start(e2e::TarnixExe()));
-    }
-
-    e2e::TarnixProcess m_tarnix;
-};
+class WindowTest : public e2e::TarnixTest {};
 
 // A bit of the main window's style (GWL_STYLE) or extended style (GWL_EXSTYLE).
 struct StyleBit {
